@@ -29,7 +29,7 @@ void recordError(png_structp png, png_const_charp message) {
 
 void ignoreWarning(png_structp, png_const_charp) {}
 
-constexpr uint32_t kMaxSide = 16384;  // far beyond any picture of ours; refuses absurd headers
+constexpr uint32_t kMaxSide = 4096;  // far beyond any picture of ours; refuses absurd headers
 
 // Everything libpng may longjmp out of; all state lives in the caller.
 bool readPicture(png_structp png, png_infop info, MemoryReader& reader, Pixels& pixels,
