@@ -1,6 +1,8 @@
 // The world's shared state and its reset.
 #include "world/world.h"
 
+#include "world/behaviour.h"
+
 std::shared_ptr<WorldList> worldList;
 TDOPtr currentFlower;
 TDOPtr playerCloud;
@@ -27,4 +29,5 @@ void resetWorld() {
   camX = 0.0f, camY = 96.0f, camZ = 0.0f;
   camXv = 0.0f, camYv = 0.0f, camZv = 0.0f;
   worldServices = {};
+  resetCloudClock();
 }
