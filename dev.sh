@@ -9,7 +9,7 @@ PACKAGES=(
   cmake g++ make pkg-config
   libsdl2-dev libsdl2-mixer-dev libpng-dev zlib1g-dev libogg-dev libvorbis-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick sox x11-utils
+  xvfb xauth xdotool imagemagick sox x11-utils python3
 )
 
 install_missing_packages() {
