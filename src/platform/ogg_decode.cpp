@@ -17,6 +17,7 @@ size_t readStream(void* out, size_t size, size_t count, void* source) {
   auto* s = static_cast<MemoryStream*>(source);
   if (size == 0) return 0;
   size_t items = std::min(count, (s->bytes.size() - s->offset) / size);
+  if (items == 0) return 0;  // also keeps an empty span's null data away from memcpy
   std::memcpy(out, s->bytes.data() + s->offset, items * size);
   s->offset += items * size;
   return items;

@@ -3,6 +3,7 @@
 // Prints one JSON line: where each sound was found, how well it matched, and the
 // recording's loudness, so that the end-to-end test can judge what was heard.
 #include <cmath>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
