@@ -164,15 +164,21 @@ def centroid_x(points):
     return sum(x for x, _ in points) / len(points) if points else None
 
 
+def open_on_title(game, least_match):
+    """Starts the X server and the game, and checks that the title fills the canvas."""
+    game.start_x()
+    check(game.launch(), f"{game.tag}: the game starts and opens its window")
+    time.sleep(2.0)
+    title = game.shot("title")
+    match = title_matches_picture(game, title)
+    check(match > least_match, f"{game.tag}: the title fills the canvas ({match:.3f} of pixels match title.png)")
+    return title
+
+
 def play_full(args):
     game = Game(args, 1024, 768, "1024x768")
     try:
-        game.start_x()
-        check(game.launch(), "the game starts and opens its window")
-        time.sleep(2.0)
-        title = game.shot("title")
-        match = title_matches_picture(game, title)
-        check(match > 0.98, f"the title fills the canvas ({match:.3f} of pixels match title.png at 4x)")
+        open_on_title(game, 0.98)
         game.xdo("key", "space")
         space_at = time.monotonic() - game.started
         time.sleep(1.0)
@@ -238,12 +244,7 @@ def check_audio(args, game, space_at, plant_at):
 def play_letterboxed(args):
     game = Game(args, 1920, 1080, "1920x1080")
     try:
-        game.start_x()
-        check(game.launch(), "1920x1080: the game starts")
-        time.sleep(2.0)
-        title = game.shot("title")
-        match = title_matches_picture(game, title)
-        check(match > 0.95, f"1920x1080: the title fills the letterboxed canvas ({match:.3f})")
+        title = open_on_title(game, 0.95)
         bars = [title.screen_pixel(x, y) for x in (5, 100, 1815, 1914) for y in (5, 540, 1074)]
         check(all(p == (0, 0, 0) for p in bars), "1920x1080: the bars beside the canvas are black")
         game.xdo("key", "space")
