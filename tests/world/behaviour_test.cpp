@@ -161,16 +161,20 @@ TEST_F(BehaviourTest, VisitingBeesUseUpAFlowersLifeWhateverTheirHeight) {
   flower->x = 0, flower->z = -1000, flower->lifeTimer = 1000;
   struct Case {
     float x, y, z;
+    float xv;  // closeness is judged before this update's motion
     bool visits;
   } bees[] = {
-      {5, 150, -995, true},
-      {-19.5f, 4000, -1019.5f, true},  // straight above counts
-      {20, 150, -1000, false},         // the reach is strictly under 20
-      {0, 150, -980, false},
+      {5, 150, -995, 0, true},
+      {-19.5f, 4000, -1019.5f, 0, true},  // straight above counts
+      {20, 150, -1000, 0, false},         // the reach is strictly under 20
+      {0, 150, -980, 0, false},
+      {19, 150, -1000, 40, true},    // leaving, but still in reach when judged
+      {40, 150, -1000, -40, false},  // arriving, but not yet in reach
   };
   int32_t visitors = 0;
   for (const Case& c : bees) {
     TDOPtr bee = makeAt(TDO::KINDBEE, c.x, c.y, c.z);
+    bee->xv = c.xv;
     bee->following = 1, bee->followTDO = flower;
     visitors += c.visits;
   }
