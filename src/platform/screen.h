@@ -44,7 +44,8 @@ class Screen {
 
   void setOrigin(float x, float y) { state_.originX = x, state_.originY = y; }
   void setBlend(int mode) { state_.blend = mode; }
-  void setAlpha(float a) { state_.alpha = std::clamp(a, 0.0f, 1.0f); }
+  // Clamped to 0..1; a value that is no number at all (NaN) counts as 0.
+  void setAlpha(float a) { state_.alpha = a >= 1.0f ? 1.0f : (a > 0.0f ? a : 0.0f); }
   void setColor(int r, int g, int b) { state_.color = {r, g, b}; }
   void setClsColor(int r, int g, int b) { state_.clsColor = {r, g, b}; }
   void setScale(float sx, float sy) { state_.scaleX = sx, state_.scaleY = sy; }

@@ -23,13 +23,15 @@ int main() {
   if (started) return 0;
   started = true;
 
+  // The embedded files are openable by name before any layer starts.
+  platform::Resources resources;
+  shell::registerAssets(resources);
+
   std::string error;
   // Full screen, accelerated, and never SDL's silent offscreen fallback.
   auto system = platform::SdlSystem::create({}, error);
   if (!system) return fail(error.empty() ? "no display found" : error);
 
-  platform::Resources resources;
-  shell::registerAssets(resources);
   platform::Platform game{system->screen(), system->input(), system->audio(), system->clock(),
                           resources};
   if (!shell::startUp(game, error)) return fail(error);

@@ -73,17 +73,48 @@ TEST_F(SdlInputTest, MouseButtonsAndPointer) {
   }
 }
 
-TEST_F(SdlInputTest, LosingFocusForgetsEverythingButClosingTheWindowDoesNothing) {
-  pushSdlKey("Left", true);
-  pushSdlKey("Escape", true);
-  pushSdlMouseButton(1, true);
-  pushSdlFocusLost();
-  EXPECT_FALSE(input().keyDown(kKeyLeft));
-  EXPECT_FALSE(input().mouseDown(kMouseLeft));
-  EXPECT_EQ(input().keyHit(kKeyEscape), 0);
+TEST_F(SdlInputTest, LosingOrRegainingFocusForgetsEverything) {
+  struct Case {
+    const char* what;
+    void (*focusChange)();
+  } cases[] = {{"focus lost", pushSdlFocusLost}, {"focus regained", pushSdlFocusGained}};
+  for (const Case& c : cases) {
+    pushSdlKey("Left", true);
+    pushSdlKey("Escape", true);
+    pushSdlMouseButton(1, true);
+    c.focusChange();
+    EXPECT_FALSE(input().keyDown(kKeyLeft)) << c.what;
+    EXPECT_FALSE(input().mouseDown(kMouseLeft)) << c.what;
+    EXPECT_EQ(input().keyHit(kKeyEscape), 0) << c.what << ": a pending Escape is dropped";
+    // Still physically held: the key counts again only once pressed anew.
+    pushSdlKey("Left", false);
+    pushSdlKey("Escape", false);
+    pushSdlMouseButton(1, false);
+  }
+}
 
+TEST_F(SdlInputTest, ClosingTheWindowDoesNothing) {
   pushSdlQuit();
   pushSdlKey("Up", true);
   EXPECT_EQ(input().keyHit(kKeyUp), 1) << "input goes on after a close request";
   EXPECT_EQ(input().keyHit(kKeyEscape), 0) << "a close request is no Escape";
+}
+
+// What happened before the screen opened is forgotten, even while still
+// queued in SDL: a button already held then reads up until pressed again.
+TEST_F(SdlInputTest, OpeningTheScreenForgetsWhatCameBefore) {
+  pushSdlKey("Escape", true);
+  pushSdlKey("Escape", false);
+  pushSdlMouseButton(1, true);
+  std::string error;
+  ASSERT_TRUE(system_->screen().open(1024, 768, 0, 60, 0, error)) << error;
+  EXPECT_EQ(input().keyHit(kKeyEscape), 0);
+  EXPECT_FALSE(input().mouseDown(kMouseLeft)) << "held before the opening";
+
+  pushSdlMouseButton(1, false);
+  EXPECT_FALSE(input().mouseDown(kMouseLeft));
+  pushSdlMouseButton(1, true);
+  EXPECT_TRUE(input().mouseDown(kMouseLeft)) << "pressed again after the opening";
+  pushSdlKey("Z", true);
+  EXPECT_EQ(input().keyHit(kKeyZ), 1) << "presses count from the opening on";
 }

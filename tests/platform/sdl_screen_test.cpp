@@ -141,6 +141,9 @@ TEST_F(SdlScreenTest, AlphaBlendsTintMultipliesAndClearPixelsShowThrough) {
       {"white tinted is the tint", {255, 255, 255, 255}, {100, 200, 50}, 1.0f, {100, 200, 50}},
       {"clear pixel", {255, 0, 0, 0}, {255, 255, 255}, 1.0f, {10, 20, 30}},
       {"alpha zero", {255, 0, 0, 255}, {255, 255, 255}, 0.0f, {10, 20, 30}},
+      // The title's last fade frame asks for about -0.02: plain clear colour.
+      {"negative alpha counts as zero", {255, 0, 0, 255}, {255, 255, 255}, -0.02f, {10, 20, 30}},
+      {"alpha above one counts as one", {200, 100, 50, 255}, {255, 255, 255}, 1.7f, {200, 100, 50}},
   };
   for (const Case& c : cases) {
     auto image = solid(4, 4, c.pixel);

@@ -13,10 +13,10 @@
 namespace {
 
 struct CameraRig {
-  CameraRig() {
+  explicit CameraRig(int width = 1024, int height = 768) {
     resetWorld();
     std::string error;
-    EXPECT_TRUE(screen.open(1024, 768, 32, 60, 0, error)) << error;
+    EXPECT_TRUE(screen.open(width, height, 32, 60, 0, error)) << error;
   }
   ~CameraRig() { resetWorld(); }
   void step() { shell::moveCamera(screen, input); }
@@ -61,6 +61,30 @@ TEST(Camera, PointerZonesOnTheFullScreen) {
   }
 }
 
+// The bounds follow the size of the open screen; where a bound falls on a
+// whole pixel, the strict comparison leaves that pixel out of the zone.
+TEST(Camera, PointerZonesFollowTheScreenSize) {
+  struct Case {
+    int width, height, x, y;
+    Push push;
+  } cases[] = {
+      {1000, 1000, 199, 700, {+1, 0}}, {1000, 1000, 200, 700, {0, 0}},
+      {1000, 1000, 800, 700, {0, 0}},  {1000, 1000, 801, 700, {-1, 0}},
+      {1000, 1000, 500, 499, {0, -1}}, {1000, 1000, 500, 500, {0, 0}},
+      {1000, 1000, 500, 800, {0, 0}},  {1000, 1000, 500, 801, {0, +1}},
+      {640, 480, 127, 300, {+1, 0}},   {640, 480, 128, 300, {0, 0}},
+      {640, 480, 320, 239, {0, -1}},   {640, 480, 320, 240, {0, 0}},
+      {640, 480, 320, 384, {0, 0}},    {640, 480, 320, 385, {0, +1}},
+  };
+  for (const Case& c : cases) {
+    CameraRig rig(c.width, c.height);
+    rig.input.movePointer(c.x, c.y);
+    rig.step();
+    expectOneFrame(c.push, std::to_string(c.width) + "x" + std::to_string(c.height) + " pointer " +
+                               std::to_string(c.x) + "," + std::to_string(c.y));
+  }
+}
+
 TEST(Camera, KeysComeBeforeTheirPointerZone) {
   struct Case {
     const char* what;
@@ -98,6 +122,21 @@ TEST(Camera, GlidesToRestAndKeepsItsHeight) {
   EXPECT_NEAR(camX, 2.0 / (1 - 0.93), 1e-3) << "the glide's whole distance";
   EXPECT_EQ(camY, 96.0f);
   EXPECT_EQ(camYv, 0.0f);
+}
+
+// No input drives camYv, yet height moves and damps like the other axes.
+TEST(Camera, MovesThenDampsOnAllThreeAxes) {
+  CameraRig rig;
+  camXv = 1.0f;
+  camYv = 2.0f;
+  camZv = -4.0f;
+  rig.step();  // the pointer rests at the centre: no push
+  EXPECT_EQ(camX, 1.0f);
+  EXPECT_EQ(camY, 98.0f);
+  EXPECT_EQ(camZ, -4.0f);
+  EXPECT_EQ(camXv, 1.0f * 0.93f);
+  EXPECT_EQ(camYv, 2.0f * 0.93f);
+  EXPECT_EQ(camZv, -4.0f * 0.93f);
 }
 
 TEST(Camera, AHeldDirectionApproachesItsTopSpeed) {

@@ -2,6 +2,8 @@
 // drawing, and the ways the loop ends.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "shell/frame_loop.h"
 #include "shell/population.h"
 #include "shell/rain.h"
@@ -129,4 +131,59 @@ TEST(FrameLoop, TheCameraMovesAfterTheWorldIsDrawn) {
   EXPECT_EQ(camXSeenByFrame[0], 0.0f) << "the first frame's world sees the camera unmoved";
   EXPECT_EQ(camXSeenByFrame[1], 0.2f);
   EXPECT_GT(camX, camXSeenByFrame[2]);
+}
+
+TEST(FrameLoop, SkyIsMeasuredInWholeNumberHalvesAtScaleOne) {
+  struct Case {
+    int width, height;
+    float x, y, w, h;  // relative to the origin
+  } cases[] = {
+      {1024, 768, -512, -384, 1024, 384},
+      {1025, 767, -512, -383, 1025, 383},  // odd sizes: the halves truncate
+  };
+  for (const Case& c : cases) {
+    platform::ManualClock clock;
+    platform::Input input;
+    platform::HeadlessScreen screen{clock, input};
+    std::string error;
+    ASSERT_TRUE(screen.open(c.width, c.height, 32, 60, 0, error)) << error;
+    screen.setRecording(true);
+    screen.setScale(-3.5f, 3.5f);  // as the world's last object may leave it
+    shell::drawSky(screen);
+    ASSERT_EQ(screen.currentFrame().size(), 1u);
+    const DrawCommand& sky = screen.currentFrame()[0];
+    EXPECT_EQ(sky.x, c.x) << c.width << "x" << c.height;
+    EXPECT_EQ(sky.y, c.y) << c.width << "x" << c.height;
+    EXPECT_EQ(sky.w, c.w) << c.width << "x" << c.height;
+    EXPECT_EQ(sky.h, c.h) << c.width << "x" << c.height;
+    EXPECT_EQ(sky.state.scaleX, 1.0f);
+    EXPECT_EQ(sky.state.scaleY, 1.0f);
+  }
+}
+
+// The rain step comes after the world's pass: a flower planted in a frame is
+// placed under the cloud as the pass left it, and only the next pass updates
+// and draws it.
+TEST(FrameLoop, APlantedFlowerIsFirstUpdatedAndDrawnInTheNextFrame) {
+  LoopRig rig;
+  auto flowersDrawn = [&] {
+    int drawn = 0;
+    for (const DrawCommand& c : rig.screen.lastFrame())
+      for (const auto* flower : {&flower01Image, &flower02Image, &flower03Image, &flower04Image})
+        drawn += c.kind == DrawCommand::kImage && c.image == flower->get();
+    return drawn;
+  };
+  rig.input.pressButton(platform::kMouseLeft);
+  rig.run(1);
+  ASSERT_EQ(shell::rainStats.plantings, 1);
+  ASSERT_EQ(worldList->back(), currentFlower);
+  EXPECT_EQ(currentFlower->x, playerCloud->x);
+  EXPECT_EQ(currentFlower->z, playerCloud->z);
+  EXPECT_EQ(currentFlower->flipTimer, 0) << "not yet handled by a pass";
+  EXPECT_EQ(flowersDrawn(), 0);
+
+  rig.input.releaseButton(platform::kMouseLeft);
+  rig.run(1);
+  EXPECT_EQ(currentFlower->flipTimer, -1) << "handled once";
+  EXPECT_EQ(flowersDrawn(), 1);
 }

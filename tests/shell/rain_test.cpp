@@ -151,3 +151,34 @@ TEST(Rain, HeldButtonPlantsEveryTwentiethFrameAndChimesEverySixthPlanting) {
   ASSERT_EQ(chimeFrames.size(), 5u);
   for (size_t i = 0; i < chimeFrames.size(); ++i) EXPECT_EQ(chimeFrames[i], 120 * static_cast<long>(i));
 }
+
+// The gap is measured from a clock reading taken after the chime started: a
+// play that keeps the mixer busy for a few milliseconds delays the next chime
+// by as much.
+TEST(Rain, TheChimeGapRunsFromAfterThePlay) {
+  constexpr uint32_t kPlayMs = 5;
+  struct SlowAudio : platform::SilentAudio {
+    platform::ManualClock* clock = nullptr;
+    void playSound(const std::shared_ptr<platform::Sound>& sound, platform::Channel channel) override {
+      clock->advance(kPlayMs);
+      SilentAudio::playSound(sound, channel);
+    }
+  } slow;
+  RainRig rig;
+  slow.clock = &rig.clock;
+  for (int i = 0; i <= shell::kChimeChannelCount; ++i) slow.allocChannel();
+  rig.input.pressButton(platform::kMouseLeft);
+  auto plantAt = [&](uint32_t now) {
+    rig.clock.set(now);
+    shell::rainCooldown = 0;
+    shell::rainStep(rig.input, slow, rig.clock);
+  };
+  const uint32_t start = rig.clock.millisecs();
+  plantAt(start);
+  ASSERT_EQ(slow.plays().size(), 1u);
+  EXPECT_EQ(shell::lastChimeTime, start + kPlayMs);
+  plantAt(start + 1970);
+  EXPECT_EQ(slow.plays().size(), 1u) << "1970 ms after the first reading, 1965 after the second";
+  plantAt(start + kPlayMs + 1970);
+  EXPECT_EQ(slow.plays().size(), 2u);
+}

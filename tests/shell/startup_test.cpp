@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "platform/random.h"
 #include "shell/startup.h"
@@ -106,12 +108,41 @@ TEST(Title, InputMadeBeforeTheFirstTest) {
   EXPECT_EQ(runTitle(rig, nullptr).titleFrames, 1) << "Z tapped while the sounds load";
 }
 
-TEST(Title, EscapePressesDuringTheTitleStayCounted) {
+// The test stops at the first start input that answers yes: the keys after
+// it keep their hits.
+TEST(Title, AsksTheButtonThenSpaceEnterAndZ) {
+  struct Case {
+    const char* what;
+    bool button;
+    std::vector<int> tapped;
+    int spaceLeft, enterLeft, zLeft;  // hit counts left once the title has gone
+  } cases[] = {
+      {"button first", true, {32, 13, 90}, 1, 1, 1},
+      {"then Space", false, {32, 13, 90}, 0, 1, 1},
+      {"then Enter", false, {13, 90}, 0, 0, 1},
+      {"Z last", false, {90}, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    ShellRig rig;
+    rig.screen.afterOpen = [&] {
+      if (c.button) rig.input.pressButton(platform::kMouseLeft);
+      for (int key : c.tapped) tapKey(rig.input, key);
+    };
+    // The fallback Space comes after the fade, too late to count here.
+    EXPECT_EQ(runTitle(rig, nullptr, 1 + kFadeFrames + 1).titleFrames, 1) << c.what;
+    EXPECT_EQ(rig.input.keyHit(platform::kKeySpace), c.spaceLeft) << c.what;
+    EXPECT_EQ(rig.input.keyHit(platform::kKeyEnter), c.enterLeft) << c.what;
+    EXPECT_EQ(rig.input.keyHit(platform::kKeyZ), c.zLeft) << c.what;
+  }
+}
+
+TEST(Title, EscapePressesDuringTheTitleAndTheFadeStayCounted) {
   ShellRig rig;
+  // Space after present 12 ends the title; presents 13 to 46 are the fade.
   runTitle(rig, [&](long presents) {
-    if (presents == 2 || presents == 5) tapKey(rig.input, platform::kKeyEscape);
+    if (presents == 2 || presents == 5 || presents == 20) tapKey(rig.input, platform::kKeyEscape);
   });
-  EXPECT_EQ(rig.input.keyHit(platform::kKeyEscape), 2);
+  EXPECT_EQ(rig.input.keyHit(platform::kKeyEscape), 3);
 }
 
 TEST(Title, FadesToWhiteInThirtyFourFramesAndRestoresAlpha) {
@@ -265,4 +296,146 @@ TEST(Startup, ReportsAScreenThatDoesNotOpen) {
   EXPECT_FALSE(shell::startUp(p, error));
   EXPECT_EQ(error, "no display found");
   EXPECT_EQ(closed.presents(), 0);
+}
+
+namespace {
+
+// A platform that writes down, in order, what start-up asks of the screen,
+// the audio and the clock. The clock moves on by 1 ms at every reading, so
+// the seed tells which reading it came from.
+struct JournalRig {
+  struct Screen : HookedScreen {
+    Screen(platform::Clock& clock, platform::Input& input, std::vector<std::string>& log)
+        : HookedScreen(clock, input), log_(log) {}
+    void setTitle(std::string_view title) override {
+      log_.push_back("title " + std::string(title));
+      HookedScreen::setTitle(title);
+    }
+    bool open(int w, int h, int depth, int hz, int flags, std::string& error) override {
+      log_.push_back("open " + std::to_string(w) + "x" + std::to_string(h) + "x" + std::to_string(depth) +
+                     " at " + std::to_string(hz) + " flags " + std::to_string(flags));
+      return HookedScreen::open(openWidth ? openWidth : w, openHeight ? openHeight : h, depth, hz, flags,
+                                error);
+    }
+    void hidePointer() override {
+      log_.push_back("hide pointer");
+      HookedScreen::hidePointer();
+    }
+    void cls() override {
+      log_.push_back("cls");
+      HookedScreen::cls();
+    }
+    int openWidth = 0, openHeight = 0;  // a canvas other than the one asked for
+    std::vector<std::string>& log_;
+  };
+  struct Audio : platform::SilentAudio {
+    explicit Audio(std::vector<std::string>& log) : log_(log) {}
+    platform::Channel allocChannel() override {
+      const platform::Channel channel = SilentAudio::allocChannel();
+      log_.push_back("channel " + std::to_string(channel));
+      return channel;
+    }
+    void playSound(const std::shared_ptr<platform::Sound>& sound, platform::Channel channel) override {
+      log_.push_back(std::string(sound->loops() ? "loop" : "play") + " on " + std::to_string(channel));
+      SilentAudio::playSound(sound, channel);
+    }
+    std::vector<std::string>& log_;
+  };
+  struct Clock : platform::ManualClock {
+    Clock(uint32_t start, std::vector<std::string>& log) : ManualClock(start), log_(log) {}
+    uint32_t millisecs() override {
+      const uint32_t now = ManualClock::millisecs();
+      log_.push_back("clock " + std::to_string(now));
+      advance(1);
+      return now;
+    }
+    std::vector<std::string>& log_;
+  };
+
+  JournalRig() {
+    screen.setRecording(true);
+    screen.afterFlip = [this](long presents) {
+      if (presents == 1) firstTitleFrame = screen.lastFrame();
+      tapKey(base.input, platform::kKeySpace);
+    };
+  }
+  bool startUp() {
+    std::string error;
+    const bool started = shell::startUp(platform, error);
+    EXPECT_TRUE(started) << error;
+    return started;
+  }
+  // The journal up to the first clear, without the clock's readings.
+  std::vector<std::string> callsBeforeTheTitle() const {
+    std::vector<std::string> calls;
+    for (const std::string& entry : log) {
+      if (entry == "cls") break;
+      if (entry.rfind("clock ", 0) != 0) calls.push_back(entry);
+    }
+    return calls;
+  }
+
+  ShellRig base;
+  std::vector<std::string> log;
+  std::vector<DrawCommand> firstTitleFrame;
+  Clock clock{ShellRig::kClockStart, log};
+  Screen screen{clock, base.input, log};
+  Audio audio{log};
+  platform::Platform platform{screen, base.input, audio, clock, base.resources};
+};
+
+}  // namespace
+
+TEST(Startup, TakesItsStepsInOrder) {
+  JournalRig rig;
+  ASSERT_TRUE(rig.startUp());
+  const std::vector<std::string> expected = {
+      "title Quillmoor",  // before the screen opens, so the window carries it
+      "open 1024x768x32 at 60 flags 0",
+      "hide pointer",
+      "channel 0", "loop on 0",  // the music, before the title is first drawn
+      "channel 1", "channel 2", "channel 3", "channel 4", "channel 5",
+      "channel 6", "channel 7", "channel 8", "channel 9", "channel 10",
+  };
+  EXPECT_EQ(rig.callsBeforeTheTitle(), expected);
+  for (int i = 0; i < shell::kChimeChannelCount; ++i)
+    EXPECT_EQ(shell::chimeChannels[i], i + 1) << "chime channels are kept in the order allocated";
+
+  // The seed is the one clock reading taken after the channels and before the title.
+  const auto lastChannel = std::find(rig.log.begin(), rig.log.end(), "channel 10");
+  const auto firstClear = std::find(lastChannel, rig.log.end(), "cls");
+  ASSERT_EQ(std::distance(lastChannel, firstClear), 2);
+  EXPECT_EQ(*(lastChannel + 1), "clock " + std::to_string(platform::randomState()));
+
+  EXPECT_EQ(shell::titleImage->flags(), platform::kImageMipmapped);
+  ASSERT_EQ(rig.firstTitleFrame.size(), 2u);
+  const platform::DrawState& title = rig.firstTitleFrame[1].state;
+  EXPECT_EQ(title.blend, platform::kBlendAlpha);
+  EXPECT_EQ(title.originX, 512.0f);
+  EXPECT_EQ(title.originY, 384.0f);
+  EXPECT_EQ(title.alpha, 1.0f);
+  EXPECT_EQ(title.color.r + title.color.g + title.color.b, 765) << "drawn untinted";
+}
+
+TEST(Startup, OriginIsTheCanvasSizeHalvedAsWholeNumbers) {
+  struct Case {
+    int width, height;
+    float originX, originY;
+  } cases[] = {{1024, 768, 512.0f, 384.0f}, {1025, 769, 512.0f, 384.0f}, {1023, 767, 511.0f, 383.0f}};
+  for (const Case& c : cases) {
+    JournalRig rig;
+    rig.screen.openWidth = c.width;
+    rig.screen.openHeight = c.height;
+    ASSERT_TRUE(rig.startUp());
+    EXPECT_EQ(rig.screen.state().originX, c.originX) << c.width;
+    EXPECT_EQ(rig.screen.state().originY, c.originY) << c.height;
+  }
+}
+
+TEST(Startup, CarriesTreePngWithoutEverOpeningIt) {
+  StandInAssets assets;
+  assets.replace("tree.png", {'n', 'o', 't', ' ', 'a', ' ', 'p', 'n', 'g'});
+  ShellRig rig(assets);
+  ASSERT_TRUE(rig.resources.open("tree.png")) << "registered like the others";
+  rig.startUpQuickly();  // would fail had it tried to decode tree.png
 }

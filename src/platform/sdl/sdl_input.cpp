@@ -59,7 +59,11 @@ void SdlInput::handleEvent(const void* sdlEvent) {
                   std::clamp(event.motion.y, 0, canvasHeight_ - 1));
       break;
     case SDL_WINDOWEVENT:
-      if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) clear();
+      // Keys and buttons that changed while another window had the focus were
+      // never seen: whatever is held counts as released until pressed again.
+      if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
+          event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
+        clear();
       break;
     default: break;
   }
@@ -93,12 +97,20 @@ void pushSdlMouseMotion(int x, int y) {
   SDL_PushEvent(&event);
 }
 
-void pushSdlFocusLost() {
+namespace {
+
+void pushSdlWindowEvent(Uint8 windowEvent) {
   SDL_Event event{};
   event.type = SDL_WINDOWEVENT;
-  event.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+  event.window.event = windowEvent;
   SDL_PushEvent(&event);
 }
+
+}  // namespace
+
+void pushSdlFocusLost() { pushSdlWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST); }
+
+void pushSdlFocusGained() { pushSdlWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED); }
 
 void pushSdlQuit() {
   SDL_Event event{};

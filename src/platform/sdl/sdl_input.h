@@ -2,9 +2,9 @@
 // first, so answers are current when asked. SDL's keys are mapped onto the
 // game's numbers (Enter 13, Escape 27, Space 32, arrows 37-40, digits 48-57,
 // letters 65-90); auto-repeat is ignored; SDL's middle and right buttons
-// (2, 3) become the game's 3 and 2. Losing the focus forgets every held key
-// and button and every count. The system's request to close the window is
-// deliberately ignored: only Escape ends the game.
+// (2, 3) become the game's 3 and 2. Losing or regaining the focus forgets
+// every held key and button and every count. The system's request to close
+// the window is deliberately ignored: only Escape ends the game.
 #pragma once
 #include "platform/input.h"
 
@@ -35,6 +35,7 @@ bool pushSdlKey(const char* keyName, bool down, bool repeat = false);
 void pushSdlMouseButton(int sdlButton, bool down);
 void pushSdlMouseMotion(int x, int y);
 void pushSdlFocusLost();
+void pushSdlFocusGained();
 void pushSdlQuit();
 
 }  // namespace platform
