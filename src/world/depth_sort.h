@@ -3,23 +3,28 @@
 // The meadow is sorted every frame, and from one frame to the next it hardly
 // changes: survivors keep their order, a few objects drift past neighbours
 // and a few new ones wait at the end. So the sort works on a compact array of
-// (key, position) pairs rather than chasing each object for its depth again
-// and again, and sorts that array in two tries:
+// 64-bit sort codes, each an item's depth (as an order-keeping unsigned
+// number) above its position in the list, rather than chasing each object for
+// its depth again and again. Codes are all different, and ordering them is
+// ordering by depth with ties kept in list order: stability comes free.
 //
-//   1. insertion sort, which costs one pass plus one shift per displaced
-//      neighbour: linear on a list already in order, cheap on one nearly so;
-//   2. if the shifts run past a budget proportional to the list's length, a
-//      natural merge sort (runs found, then merged pairwise) finishes the job
-//      in O(n log n) at worst. The half-done insertion work is no loss: the
-//      array still holds equal keys in their original order.
+// One pass lays the codes down in order. A code larger than the last one
+// laid joins the end; one that belongs just a little way back (a drifting
+// object) is slid into place; one that belongs far back (a newcomer, a fast
+// mover) is set aside as a stray. The strays, few on a nearly sorted list,
+// are sorted alone and merged in while the items are moved to their places.
+// So a list already in order costs one pass, a nearly sorted one little more,
+// and a shuffled one (almost everything a stray) an ordinary O(n log n) sort.
 //
-// Stability: an element only ever moves past a strictly greater key, and a
-// merge takes from the left run on ties. Items are then moved (not copied)
-// into their new places, so sorting shared pointers costs no reference-count
-// traffic. Scratch arrays are kept between calls: no allocation once warm.
+// Items are then moved (not copied) into their new places, so sorting shared
+// pointers costs no reference-count traffic. Scratch arrays are kept between
+// calls: no allocation once warm.
 #pragma once
+#include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -29,95 +34,101 @@ class DepthSorter {
   // Sorts `items` ascending by keyOf(item) (a float), keeping equal keys in order.
   template <class KeyOf>
   void sort(std::vector<Item>& items, KeyOf keyOf) {
-    const std::size_t n = items.size();
-    keys_.resize(n);
-    for (std::size_t i = 0; i < n; ++i) keys_[i] = {keyOf(items[i]), static_cast<uint32_t>(i)};
-    if (!insertionSortWithin(shiftBudget(n))) naturalMergeSort();
-    permute(items);
+    layDownInOrder(items, keyOf);
+    if (strays_.empty()) {
+      permute(items);
+    } else {
+      std::sort(strays_.begin(), strays_.end());
+      permuteMergingStrays(items);
+    }
   }
 
  private:
-  struct Key {
-    float key;
-    uint32_t position;  // where the item stood before the sort
-  };
+  using Code = uint64_t;  // order-keeping depth bits << 32 | position in the list
 
-  // Shifts allowed before giving up on insertion: a few per item.
-  static constexpr std::size_t kShiftsPerItem = 8;
-  static std::size_t shiftBudget(std::size_t n) { return kShiftsPerItem * n; }
+  // How far back a code may be slid into place before it counts as a stray.
+  static constexpr std::size_t kMaxSlide = 16;
+  // Items whose depth is fetched ahead of the one being read (they lie scattered in memory).
+  static constexpr std::size_t kPrefetchAhead = 48;
 
-  // True when keys_ ended up sorted within `budget` shifts.
-  bool insertionSortWithin(std::size_t budget) {
-    std::size_t shifts = 0;
-    for (std::size_t i = 1; i < keys_.size(); ++i) {
-      if (!(keys_[i].key < keys_[i - 1].key)) continue;
-      const Key moving = keys_[i];
-      std::size_t j = i;
-      while (j > 0 && moving.key < keys_[j - 1].key) {
-        keys_[j] = keys_[j - 1];
-        --j;
-        if (++shifts > budget) {
-          keys_[j] = moving;  // leave the array a permutation, equal keys still in order
-          return false;
-        }
+  // The float's bits made an unsigned number in the same order: negatives
+  // flipped whole, positives above them. Adding 0 first makes -0 into +0, so
+  // the two zeros stay equal as they are for floats.
+  static uint32_t orderedBits(float key) {
+    const uint32_t bits = std::bit_cast<uint32_t>(key + 0.0f);
+    return (bits & 0x80000000u) ? ~bits : (bits | 0x80000000u);
+  }
+  static uint32_t positionOf(Code code) { return static_cast<uint32_t>(code); }
+
+  // Asks for the object a pointer-like item points at; other items hold their key.
+  static void prefetch(const Item& item) {
+    if constexpr (std::is_pointer_v<Item>) {
+      __builtin_prefetch(item);
+    } else if constexpr (requires { item.operator->(); }) {
+      __builtin_prefetch(item.operator->());
+    }
+  }
+
+  static Code codeOf(float key, std::size_t position) {
+    return static_cast<Code>(orderedBits(key)) << 32 | static_cast<uint32_t>(position);
+  }
+
+  // Leaves codes_ holding the items' codes that are in order and strays_ the others.
+  template <class KeyOf>
+  void layDownInOrder(const std::vector<Item>& items, KeyOf keyOf) {
+    const std::size_t n = items.size();
+    codes_.resize(n);
+    strays_.clear();
+    std::size_t laid = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+      if (i + kPrefetchAhead < n) prefetch(items[i + kPrefetchAhead]);
+      const Code code = codeOf(keyOf(items[i]), i);
+      if (laid == 0 || codes_[laid - 1] < code) {
+        codes_[laid++] = code;
+        continue;
       }
-      keys_[j] = moving;
-    }
-    return true;
-  }
-
-  // Ends of the ascending runs of keys_ (each run ends where the next begins).
-  void findRuns() {
-    runEnds_.clear();
-    for (std::size_t i = 1; i < keys_.size(); ++i) {
-      if (keys_[i].key < keys_[i - 1].key) runEnds_.push_back(i);
-    }
-    runEnds_.push_back(keys_.size());
-  }
-
-  // Merges from[lo, mid) and from[mid, hi) into to[lo, hi); ties come from the left.
-  static void merge(const std::vector<Key>& from, std::vector<Key>& to, std::size_t lo,
-                    std::size_t mid, std::size_t hi) {
-    std::size_t a = lo, b = mid, out = lo;
-    while (a < mid && b < hi) to[out++] = (from[b].key < from[a].key) ? from[b++] : from[a++];
-    while (a < mid) to[out++] = from[a++];
-    while (b < hi) to[out++] = from[b++];
-  }
-
-  void naturalMergeSort() {
-    findRuns();
-    buffer_.resize(keys_.size());
-    while (runEnds_.size() > 1) {
-      std::size_t start = 0, kept = 0;
-      for (std::size_t r = 0; r < runEnds_.size(); r += 2) {
-        if (r + 1 < runEnds_.size()) {
-          merge(keys_, buffer_, start, runEnds_[r], runEnds_[r + 1]);
-          start = runEnds_[r + 1];
-        } else {  // an odd run out carries over as it is
-          for (std::size_t i = start; i < runEnds_[r]; ++i) buffer_[i] = keys_[i];
-          start = runEnds_[r];
-        }
-        runEnds_[kept++] = start;
+      const std::size_t reach = laid < kMaxSlide ? laid : kMaxSlide;
+      std::size_t at = laid - 1;  // codes_[at] > code here
+      while (at > laid - reach && code < codes_[at - 1]) --at;
+      if (at > 0 && code < codes_[at - 1]) {
+        strays_.push_back(code);
+        continue;
       }
-      runEnds_.resize(kept);
-      keys_.swap(buffer_);
+      std::move_backward(codes_.begin() + at, codes_.begin() + laid, codes_.begin() + laid + 1);
+      codes_[at] = code;
+      ++laid;
     }
+    codes_.resize(laid);
   }
 
-  // Puts the items in the order of keys_, moving each once; nothing to do when none moved.
+  // Puts the items in the order of codes_, moving each once; nothing to do when none moved.
   void permute(std::vector<Item>& items) {
     std::size_t firstMoved = 0;
-    while (firstMoved < keys_.size() && keys_[firstMoved].position == firstMoved) ++firstMoved;
-    if (firstMoved == keys_.size()) return;
-    moved_.clear();
-    moved_.reserve(items.size());
-    for (const Key& k : keys_) moved_.push_back(std::move(items[k.position]));
+    while (firstMoved < codes_.size() && positionOf(codes_[firstMoved]) == firstMoved) ++firstMoved;
+    if (firstMoved == codes_.size()) return;
+    moved_.resize(items.size());
+    std::size_t out = 0;
+    for (const Code code : codes_) moved_[out++] = std::move(items[positionOf(code)]);
     items.swap(moved_);
-    moved_.clear();
   }
 
-  std::vector<Key> keys_;
-  std::vector<Key> buffer_;
-  std::vector<std::size_t> runEnds_;
+  // Puts the items in the order of codes_ and the sorted strays_ merged, in
+  // the same pass that merges them.
+  void permuteMergingStrays(std::vector<Item>& items) {
+    moved_.resize(items.size());
+    std::size_t out = 0;
+    auto take = [&](Code code) { moved_[out++] = std::move(items[positionOf(code)]); };
+    std::size_t laid = 0, stray = 0;
+    while (laid < codes_.size() && stray < strays_.size())
+      take(strays_[stray] < codes_[laid] ? strays_[stray++] : codes_[laid++]);
+    while (laid < codes_.size()) take(codes_[laid++]);
+    while (stray < strays_.size()) take(strays_[stray++]);
+    items.swap(moved_);
+  }
+
+  std::vector<Code> codes_;
+  std::vector<Code> strays_;
+  // The items' new order is gathered here and swapped in; what it then holds
+  // is the old array, every item moved out (empty pointers), kept for reuse.
   std::vector<Item> moved_;
 };

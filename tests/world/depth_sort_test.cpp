@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -46,6 +48,15 @@ std::vector<Item> nearlySorted(std::mt19937& rng, int n) {
   return items;
 }
 
+// Sorted, then one item in a hundred given a new depth anywhere: objects
+// that jumped far and must be carried past many neighbours.
+std::vector<Item> farMovers(std::mt19937& rng, int n) {
+  std::vector<Item> items = byKey(fewKeys(rng, n, n / 2 + 1));
+  std::uniform_int_distribution<int> at(0, n - 1);
+  for (int k = 0; k < n / 100; ++k) items[at(rng)].z = static_cast<float>(at(rng)) * 0.5f;
+  return items;
+}
+
 std::vector<int> ids(const std::vector<Item>& items) {
   std::vector<int> out;
   for (const Item& i : items) out.push_back(i.id);
@@ -67,6 +78,7 @@ TEST(DepthSort, MatchesStableSortOnEveryShapeOfInput) {
       {"sorted", byKey(fewKeys(rng, 3000, 40))},
       {"reversed", reversed(fewKeys(rng, 3000, 40))},
       {"nearly sorted", nearlySorted(rng, 5000)},
+      {"far movers", farMovers(rng, 5000)},
       {"negative and positive",
        {{1, 0}, {-1, 1}, {0, 2}, {-0.0f, 3}, {-5000, 4}, {5000, 5}, {0, 6}}},
   };
@@ -88,6 +100,31 @@ TEST(DepthSort, RepeatedSortsKeepEqualKeysInPlace) {
   const std::vector<int> first = ids(items);
   for (int round = 0; round < 20; ++round) sorter.sort(items, [](const Item& i) { return i.z; });
   EXPECT_EQ(ids(items), first);
+}
+
+// A depth that is not a number must not upset the sort: nothing is lost or
+// doubled, and every other item still comes out in stable depth order.
+TEST(DepthSort, NotANumberDepthLosesNothingAndLeavesTheRestInOrder) {
+  std::mt19937 rng(5);
+  std::vector<Item> items = fewKeys(rng, 3000, 50);
+  for (int i = 0; i < 3000; i += 97) items[i].z = std::numeric_limits<float>::quiet_NaN();
+  std::vector<Item> expected;
+  for (const Item& i : items)
+    if (!std::isnan(i.z)) expected.push_back(i);
+  std::stable_sort(expected.begin(), expected.end(),
+                   [](const Item& a, const Item& b) { return a.z < b.z; });
+
+  DepthSorter<Item> sorter;
+  sorter.sort(items, [](const Item& i) { return i.z; });
+  std::vector<int> all = ids(items);
+  std::sort(all.begin(), all.end());
+  std::vector<int> everyId(3000);
+  for (int i = 0; i < 3000; ++i) everyId[i] = i;
+  EXPECT_EQ(all, everyId);
+  std::vector<Item> numbers;
+  for (const Item& i : items)
+    if (!std::isnan(i.z)) numbers.push_back(i);
+  EXPECT_EQ(ids(numbers), ids(expected));
 }
 
 }  // namespace

@@ -12,6 +12,19 @@ Pixels mirrored(const Pixels& cell) {
   return out;
 }
 
+AtlasRect opaqueBounds(const Pixels& cell) {
+  constexpr int kAlpha = 3;
+  int left = cell.width, top = cell.height, right = 0, bottom = 0;
+  for (int y = 0; y < cell.height; ++y)
+    for (int x = 0; x < cell.width; ++x) {
+      if (cell.at(x, y)[kAlpha] == 0) continue;
+      left = std::min(left, x), right = std::max(right, x + 1);
+      top = std::min(top, y), bottom = std::max(bottom, y + 1);
+    }
+  if (right <= left) return {};
+  return {left, top, right - left, bottom - top};
+}
+
 }  // namespace
 
 Atlas::Atlas() : page_(kInitialSide, kInitialSide) {
@@ -28,7 +41,7 @@ const std::vector<std::vector<AtlasPiece>>& Atlas::regionsFor(const Image& image
     for (int level = 0; level < image.levelCount(frame); ++level) {
       const Pixels& cell = image.cell(frame, level);
       const AtlasRect upright = place(cell);
-      regions[frame].push_back({upright, place(mirrored(cell))});
+      regions[frame].push_back({upright, place(mirrored(cell)), opaqueBounds(cell)});
     }
   }
   return images_.emplace(image.id(), std::move(regions)).first->second;

@@ -32,6 +32,10 @@ struct AtlasRect {
 struct AtlasPiece {
   AtlasRect upright;
   AtlasRect mirrored;
+  // The smallest box, in the upright cell's own texels, that holds every
+  // texel not wholly clear (w = h = 0 for a clear cell). Drawing only this
+  // part paints the same picture: clear texels blend to nothing.
+  AtlasRect opaque;
 };
 
 class Atlas {

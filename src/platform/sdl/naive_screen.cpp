@@ -70,7 +70,8 @@ void NaiveScreen::cls() {
 void NaiveScreen::drawRect(float x, float y, float w, float h) {
   if (!renderer_) return;
   const Rgb& c = state_.color;
-  SDL_SetRenderDrawColor(renderer_, channel(c.r), channel(c.g), channel(c.b), alphaByte(state_.alpha));
+  SDL_SetRenderDrawColor(renderer_, channel(c.r), channel(c.g), channel(c.b),
+                         alphaByte(state_.alpha));
   const float left = x + state_.originX, top = y + state_.originY;
   const float right = left + w * state_.scaleX, bottom = top + h * state_.scaleY;
   const SDL_FRect box{std::min(left, right), std::min(top, bottom), std::fabs(right - left),
@@ -92,7 +93,8 @@ void NaiveScreen::drawImage(const Image& image, float x, float y, int frame) {
   SDL_SetTextureAlphaMod(texture, alphaByte(state_.alpha));
   const SDL_FRect box{std::min(left, right), std::min(top, bottom), std::fabs(right - left),
                       std::fabs(bottom - top)};
-  const int flip = (right < left ? SDL_FLIP_HORIZONTAL : 0) | (bottom < top ? SDL_FLIP_VERTICAL : 0);
+  const int flip =
+      (right < left ? SDL_FLIP_HORIZONTAL : 0) | (bottom < top ? SDL_FLIP_VERTICAL : 0);
   SDL_RenderCopyExF(renderer_, texture, nullptr, &box, 0.0, nullptr,
                     static_cast<SDL_RendererFlip>(flip));
 }

@@ -62,6 +62,8 @@ class SdlScreen : public Screen {
   void centrePointer();
   bool uploadAtlas();
   int renderBatch();
+  void fillCanvas(const Rgb& colour);
+  bool canvasFillsOutput() const;
   void close();
 
   SdlInput& input_;
@@ -78,6 +80,8 @@ class SdlScreen : public Screen {
   FramePacer pacer_;
   bool vsyncPaced_ = false;
   FrameStats lastFrame_;
+  bool clearQueued_ = false;  // the batch's first quad is this frame's clear
+  Rgb clearColour_;
 };
 
 }  // namespace platform

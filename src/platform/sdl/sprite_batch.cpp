@@ -55,9 +55,15 @@ int SpriteBatch::mipLevelFor(const Image& image, int frame, float scaleX, float 
   if (!(scale < 1.0f)) return 0;
   const float drawn = static_cast<float>(levelSize(image, frame, 0)) * scale;
   int best = 0;
+  float bestMiss = std::fabs(static_cast<float>(levelSize(image, frame, 0)) - drawn);
+  // Each level is smaller than the one before, so the miss shrinks down to
+  // the nearest level and only grows after it: the first level that does
+  // no better ends the search.
   for (int level = 1; level < image.levelCount(frame); ++level) {
     const float miss = std::fabs(static_cast<float>(levelSize(image, frame, level)) - drawn);
-    if (miss < std::fabs(static_cast<float>(levelSize(image, frame, best)) - drawn)) best = level;
+    if (!(miss < bestMiss)) break;
+    best = level;
+    bestMiss = miss;
   }
   return best;
 }
@@ -81,11 +87,37 @@ void SpriteBatch::addImage(const DrawState& state, const Image& image, float x, 
   const bool mirror = box.x1 < box.x0;
   if (mirror) std::swap(box.x0, box.x1);
   const AtlasRect& piece = mirror ? pieces.mirrored : pieces.upright;
-  box.u0 = static_cast<float>(piece.x);
-  box.v0 = static_cast<float>(piece.y);
-  box.u1 = static_cast<float>(piece.x + piece.w);
-  box.v1 = static_cast<float>(piece.y + piece.h);
+  // Only the part of the cell that is not clear is drawn (most of a young
+  // plant's cell is clear), which spares the rasteriser much of the fill.
+  AtlasRect kept = trimClear_ ? pieces.opaque : AtlasRect{0, 0, piece.w, piece.h};
+  if (mirror) kept.x = piece.w - kept.x - kept.w;
+  if (!trimToTexels(box, piece, kept)) {
+    ++dropped_;
+    return;
+  }
+  box.u0 = static_cast<float>(piece.x + kept.x);
+  box.v0 = static_cast<float>(piece.y + kept.y);
+  box.u1 = static_cast<float>(piece.x + kept.x + kept.w);
+  box.v1 = static_cast<float>(piece.y + kept.y + kept.h);
   appendBox(box, state);
+}
+
+// Narrows `box`, which shows the whole of `piece`, to the part that shows the
+// texels `kept` (in the piece's own texels). False when nothing of it is left
+// on the canvas.
+bool SpriteBatch::trimToTexels(Box& box, const AtlasRect& piece, const AtlasRect& kept) const {
+  if (kept.w <= 0 || kept.h <= 0) return false;
+  if (kept.x == 0 && kept.y == 0 && kept.w == piece.w && kept.h == piece.h) return true;
+  const float texelW = (box.x1 - box.x0) / static_cast<float>(piece.w);  // canvas pixels
+  const float texelH = (box.y1 - box.y0) / static_cast<float>(piece.h);
+  Box trimmed = box;
+  trimmed.x0 = box.x0 + texelW * static_cast<float>(kept.x);
+  trimmed.x1 = box.x0 + texelW * static_cast<float>(kept.x + kept.w);
+  trimmed.y0 = box.y0 + texelH * static_cast<float>(kept.y);
+  trimmed.y1 = box.y0 + texelH * static_cast<float>(kept.y + kept.h);
+  if (!onCanvas(trimmed)) return false;
+  box = trimmed;
+  return true;
 }
 
 void SpriteBatch::addRect(const DrawState& state, float x, float y, float w, float h) {

@@ -44,6 +44,9 @@ class SpriteBatch {
   }
   // Forgets every quad and the drop count.
   void clear();
+  // On (the default): a cell's quad covers only the part of it that is not
+  // clear, which paints the same picture with less fill.
+  void setTrimClearTexels(bool on) { trimClear_ = on; }
 
   // Level 0 at full size or larger; below that the level whose size is nearest
   // to the drawn size (ties go to the sharper level).
@@ -52,7 +55,7 @@ class SpriteBatch {
   const std::vector<BatchVertex>& vertices() const { return vertices_; }
   const std::vector<uint32_t>& indices() const { return indices_; }
   int quadCount() const { return static_cast<int>(vertices_.size() / 4); }
-  // Quads dropped since the last clear(): off the canvas, empty or not finite.
+  // Quads dropped since the last clear(): off the canvas, empty, wholly clear or not finite.
   int droppedCount() const { return dropped_; }
 
  private:
@@ -61,6 +64,7 @@ class SpriteBatch {
     float u0 = 0, v0 = 0, u1 = 0, v1 = 0;  // texels
   };
   void appendBox(Box box, const DrawState& state);
+  bool trimToTexels(Box& box, const AtlasRect& piece, const AtlasRect& kept) const;
   bool onCanvas(const Box& box) const;
   void matchPageSize();
 
@@ -72,6 +76,7 @@ class SpriteBatch {
   std::vector<BatchVertex> vertices_;
   std::vector<uint32_t> indices_;
   int dropped_ = 0;
+  bool trimClear_ = true;
 };
 
 }  // namespace platform
