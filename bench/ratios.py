@@ -19,12 +19,17 @@ FRAME_BUDGET_MS = 1000.0 / 60.0
 
 def figures(report):
     """Benchmark name -> {"time": ns, "counters": {...}}, medians over repetitions."""
-    runs = {}
+    runs, medians = {}, {}
     for b in report.get("benchmarks", []):
-        if b.get("run_type") == "aggregate" or b.get("error_occurred"):
+        if b.get("error_occurred"):
             continue
         name = b.get("run_name", b["name"])
-        runs.setdefault(name, []).append(b)
+        if b.get("run_type") != "aggregate":
+            runs.setdefault(name, []).append(b)
+        elif b.get("aggregate_name") == "median":
+            medians[name] = [b]  # a run with --benchmark_report_aggregates_only
+    for name, median in medians.items():
+        runs.setdefault(name, median)
     out = {}
     for name, reps in runs.items():
         scale = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}[reps[0].get("time_unit", "ns")]
