@@ -78,6 +78,16 @@ void steerToward(float position, float target, float step, float& velocity) {
   if (position < target) velocity += step;
 }
 
+// Cloud and bees alike: velocities damped (depth first), then the move.
+void dampThenMove(TDO& object, float damping) {
+  object.zv *= damping;
+  object.xv *= damping;
+  object.yv *= damping;
+  object.x += object.xv;
+  object.y += object.yv;
+  object.z += object.zv;
+}
+
 // [SECTION] cloud -----------------------------------------------------------
 
 // The platform clock is 32 bits and wraps (and read as signed it turns
@@ -128,12 +138,7 @@ void updateCloud(TDO& cloud) {
   steerToward(cloud.x, cloud.dx, kCloudThrust, cloud.xv);
   steerToward(cloud.y, cloud.dy, kCloudThrust, cloud.yv);
   steerToward(cloud.z, cloud.dz, kCloudThrust, cloud.zv);
-  cloud.zv *= kCloudDamping;
-  cloud.xv *= kCloudDamping;
-  cloud.yv *= kCloudDamping;
-  cloud.x += cloud.xv;
-  cloud.y += cloud.yv;
-  cloud.z += cloud.zv;
+  dampThenMove(cloud, kCloudDamping);
 }
 
 // [SECTION] bee -------------------------------------------------------------
@@ -187,12 +192,7 @@ void updateBee(TDO& bee) {
   maybeDropSeed(bee);
   bee.x += static_cast<float>(platform::randomInt(-kBeeJitter, kBeeJitter));
   bee.y += static_cast<float>(platform::randomInt(-kBeeJitter, kBeeJitter));
-  bee.zv *= kBeeDamping;
-  bee.xv *= kBeeDamping;
-  bee.yv *= kBeeDamping;
-  bee.x += bee.xv;
-  bee.y += bee.yv;
-  bee.z += bee.zv;
+  dampThenMove(bee, kBeeDamping);
   if (bee.y < kBeeFloorHeight) bee.yv += kBeeFloorLift;  // felt in the next frame's motion
 }
 
