@@ -21,9 +21,19 @@ struct Pcm {
 };
 
 // Decodes Ogg Vorbis bytes whole. On failure returns false with a reason; never reads past `bytes`.
-bool decodeOgg(Bytes bytes, Pcm& out, std::string& error);
+// `parts` 0 lets a long sound decode in two halves on two cores; 1 forces one
+// pass and 2 two halves (tests compare them). The samples are the same either way.
+bool decodeOgg(Bytes bytes, Pcm& out, std::string& error, int parts = 0);
 
 constexpr int kSoundLoops = 1;
+
+// A registered sound decoded, or why it could not be. Decoding touches nothing
+// shared, so it may run on another thread while start-up carries on.
+struct DecodedSound {
+  Pcm pcm;
+  std::string error;  // empty when the sound decoded
+};
+DecodedSound decodeSound(const Resources& resources, std::string_view name);
 
 class Sound {
  public:
@@ -46,6 +56,8 @@ class Audio {
   // Loads and decodes a registered sound; flags 1 make it loop. nullptr with a reason on failure.
   std::shared_ptr<Sound> loadSound(const Resources& resources, std::string_view name, int flags,
                                    std::string& error);
+  // The same, for a sound already decoded (by decodeSound, perhaps on another thread).
+  std::shared_ptr<Sound> adoptSound(DecodedSound decoded, int flags, std::string& error);
   // A new idle channel.
   virtual Channel allocChannel() = 0;
   // 0 silent .. 1 full; applies at once and to later plays on the channel.

@@ -5,6 +5,8 @@
 // pictures exist before the first world object is made.
 #include "shell/startup.h"
 
+#include <future>
+
 #include "platform/random.h"
 #include "shell/catalogue.h"
 #include "world/world.h"
@@ -31,10 +33,18 @@ constexpr platform::Rgb kMeadowGround{240, 60, 150};    // shows wherever the wo
 
 void setClearColour(platform::Screen& s, platform::Rgb c) { s.setClsColor(c.r, c.g, c.b); }
 
-bool loadSounds(platform::Platform& p, std::string& error) {
+// The music is the slowest thing start-up decodes (88 seconds of it), so a
+// second core decodes it from the moment start-up begins, while the screen
+// opens and the title decodes. It is still whole, and playing, before the
+// title is first drawn.
+std::future<platform::DecodedSound> decodeMusicAside(const platform::Resources& resources) {
+  return std::async(std::launch::async, [&resources] { return platform::decodeSound(resources, "track1.ogg"); });
+}
+
+bool loadSounds(platform::Platform& p, std::future<platform::DecodedSound>& music, std::string& error) {
   fx1Sound = p.audio.loadSound(p.resources, "fx1.ogg", kSoundPlaysOnce, error);
   if (!fx1Sound) return false;
-  track1Sound = p.audio.loadSound(p.resources, "track1.ogg", platform::kSoundLoops, error);
+  track1Sound = p.audio.adoptSound(music.get(), platform::kSoundLoops, error);
   if (!track1Sound) return false;
   // The music's channel is not kept: it plays, looping, until the program ends.
   p.audio.playSoundFresh(track1Sound);
@@ -96,6 +106,7 @@ bool openScreen(platform::Screen& screen, std::string& error) {
 }  // namespace
 
 bool startUp(platform::Platform& p, std::string& error, const StartupOptions& options) {
+  auto music = decodeMusicAside(p.resources);
   if (!openScreen(p.screen, error)) return false;
   platform::setAutoImageFlags(kStartupImageFlags);
   p.screen.hidePointer();
@@ -103,7 +114,7 @@ bool startUp(platform::Platform& p, std::string& error, const StartupOptions& op
   p.screen.setBlend(platform::kBlendAlpha);
 
   titleImage = platform::loadImage(p.resources, "title.png", platform::kAutoFlags, error);
-  if (!titleImage || !loadSounds(p, error)) return false;
+  if (!titleImage || !loadSounds(p, music, error)) return false;
   for (platform::Channel& channel : chimeChannels) channel = p.audio.allocChannel();
 
   platform::seedRandom(static_cast<int32_t>(p.clock.millisecs()));

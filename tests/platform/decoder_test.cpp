@@ -96,15 +96,34 @@ TEST(DecodeOgg, DamagedChimeFailsCleanlyOrDecodesStereo) {
   ASSERT_FALSE(good.empty()) << "assets/fx1.ogg is missing";
   for (auto& [what, bytes] : damagedCopies(good, good.size() / 40)) {
     std::vector<uint8_t> exact(bytes.begin(), bytes.end());
-    platform::Pcm pcm;
-    std::string error;
-    if (platform::decodeOgg(exact, pcm, error)) {
-      // Vorbis skips a damaged packet and carries on: what decodes is still whole frames of the right shape.
-      EXPECT_EQ(pcm.channels, 2) << what;
-      EXPECT_EQ(pcm.samples.size() % 2, 0u) << what;
-    } else {
-      EXPECT_FALSE(error.empty()) << what;
+    for (int parts : {1, 2}) {  // one pass, and two halves read by two decoders at once
+      platform::Pcm pcm;
+      std::string error;
+      if (platform::decodeOgg(exact, pcm, error, parts)) {
+        // Vorbis skips a damaged packet and carries on: what decodes is still whole frames of the right shape.
+        EXPECT_EQ(pcm.channels, 2) << what << ", parts " << parts;
+        EXPECT_EQ(pcm.samples.size() % 2, 0u) << what << ", parts " << parts;
+      } else {
+        EXPECT_FALSE(error.empty()) << what << ", parts " << parts;
+      }
     }
+  }
+}
+
+// The music decodes in two halves on two cores; the halves must join into
+// exactly the samples one pass gives, with nothing doubled or lost at the seam.
+TEST(DecodeOgg, TwoHalvesGiveExactlyWhatOnePassGives) {
+  for (const char* name : {"fx1.ogg", "track1.ogg"}) {
+    const ByteVector bytes = readAsset(name);
+    ASSERT_FALSE(bytes.empty()) << name;
+    platform::Pcm whole, halves;
+    std::string error;
+    ASSERT_TRUE(platform::decodeOgg(bytes, whole, error, 1)) << name << ": " << error;
+    ASSERT_TRUE(platform::decodeOgg(bytes, halves, error, 2)) << name << ": " << error;
+    EXPECT_EQ(halves.channels, whole.channels) << name;
+    EXPECT_EQ(halves.rate, whole.rate) << name;
+    ASSERT_EQ(halves.samples.size(), whole.samples.size()) << name;
+    EXPECT_TRUE(halves.samples == whole.samples) << name;
   }
 }
 
