@@ -9,6 +9,7 @@
 #include "platform/random.h"
 #include "shell/catalogue.h"
 #include "shell/population.h"
+#include "shell/startup.h"
 #include "world/world.h"
 
 namespace bench {
@@ -90,16 +91,10 @@ std::unique_ptr<platform::SdlSystem> openSystem(bool onDisplay, std::string& err
 
 bool loadWorldPictures(const platform::Resources& resources, WorldPictures& out,
                        std::string& error) {
-  for (int i = 0; i < shell::kWorldPictureCount; ++i) {
-    const shell::ImageCut& cut = shell::kWorldPictures[i];
-    out[i] = cut.singleImage
-                 ? platform::loadImage(resources, cut.name, platform::kImageMipmapped, error)
-                 : platform::loadAnimImage(resources, cut.name, cut.cellWidth, cut.cellHeight,
-                                           cut.firstCell, cut.cellCount, platform::kImageMipmapped,
-                                           error);
-    if (!out[i]) return false;
-    out[i]->setHandle(cut.handleX, cut.handleY);
-  }
+  platform::setAutoImageFlags(platform::kImageMipmapped);  // as start-up leaves them
+  if (!shell::loadWorldPictures(resources, error)) return false;
+  const auto slots = shell::worldPictureSlots();
+  for (int i = 0; i < shell::kWorldPictureCount; ++i) out[i] = *slots[i];
   return true;
 }
 
@@ -125,12 +120,8 @@ const WorldPictures& worldPictures() {
 void populateMeadow(int objects, int32_t seed) {
   resetWorld();
   const WorldPictures& p = worldPictures();
-  beeImage = p[shell::kBeePicture], bee2Image = p[shell::kBee2Picture];
-  seedImage = p[shell::kSeedPicture], cloudImage = p[shell::kCloudPicture];
-  flower01Image = p[shell::kFlower01Picture], flower02Image = p[shell::kFlower02Picture];
-  flower03Image = p[shell::kFlower03Picture], flower04Image = p[shell::kFlower04Picture];
-  tree2Image = p[shell::kTree2Picture], grassImage = p[shell::kGrassPicture];
-  bushImage = p[shell::kBushPicture];
+  const auto slots = shell::worldPictureSlots();
+  for (int i = 0; i < shell::kWorldPictureCount; ++i) *slots[i] = p[i];
   platform::seedRandom(seed);
   for (int i = 0; i < shell::kFirstBees; ++i) TDO::New();
   playerCloud = TDO::New();

@@ -78,32 +78,32 @@ void fadeTitle(platform::Screen& screen) {
   } while (alpha > 0);
 }
 
-std::shared_ptr<platform::Image> loadPicture(const platform::Resources& r, const ImageCut& cut,
-                                             std::string& error) {
-  if (cut.singleImage) return platform::loadImage(r, cut.name, platform::kAutoFlags, error);
-  return platform::loadAnimImage(r, cut.name, cut.cellWidth, cut.cellHeight, cut.firstCell,
-                                 cut.cellCount, platform::kAutoFlags, error);
-}
-
-bool loadWorldPictures(const platform::Resources& r, std::string& error) {
-  std::shared_ptr<platform::Image>* slots[kWorldPictureCount] = {
-      &beeImage,      &bee2Image,     &seedImage,     &cloudImage, &flower01Image, &flower02Image,
-      &flower03Image, &flower04Image, &tree2Image,    &grassImage, &bushImage};
-  for (int i = 0; i < kWorldPictureCount; ++i) {
-    *slots[i] = loadPicture(r, kWorldPictures[i], error);
-    if (!*slots[i]) return false;
-    // seed.png is the one picture drawn by its top-left corner.
-    if (i != kSeedPicture) (*slots[i])->setHandle(kWorldPictures[i].handleX, kWorldPictures[i].handleY);
-  }
-  return true;
-}
-
 bool openScreen(platform::Screen& screen, std::string& error) {
   screen.setTitle(kWindowTitle);
   return screen.open(kScreenWidth, kScreenHeight, kScreenDepth, kScreenHz, kOpenFlags, error);
 }
 
 }  // namespace
+
+std::array<std::shared_ptr<platform::Image>*, kWorldPictureCount> worldPictureSlots() {
+  return {&beeImage,      &bee2Image,     &seedImage,  &cloudImage, &flower01Image, &flower02Image,
+          &flower03Image, &flower04Image, &tree2Image, &grassImage, &bushImage};
+}
+
+bool loadWorldPictures(const platform::Resources& r, std::string& error) {
+  const auto slots = worldPictureSlots();
+  for (int i = 0; i < kWorldPictureCount; ++i) {
+    const ImageCut& cut = kWorldPictures[i];
+    *slots[i] = cut.singleImage
+                    ? platform::loadImage(r, cut.name, platform::kAutoFlags, error)
+                    : platform::loadAnimImage(r, cut.name, cut.cellWidth, cut.cellHeight,
+                                              cut.firstCell, cut.cellCount, platform::kAutoFlags, error);
+    if (!*slots[i]) return false;
+    // seed.png is the one picture drawn by its top-left corner.
+    if (i != kSeedPicture) (*slots[i])->setHandle(cut.handleX, cut.handleY);
+  }
+  return true;
+}
 
 bool startUp(platform::Platform& p, std::string& error, const StartupOptions& options) {
   auto music = decodeMusicAside(p.resources);

@@ -18,6 +18,7 @@
 #include "platform/audio.h"
 #include "platform/image.h"
 #include "platform/platform.h"
+#include "shell/catalogue.h"
 
 namespace shell {
 
@@ -38,6 +39,12 @@ struct StartupOptions {
   // headless run with a fixed seed builds the same meadow every time.
   std::optional<int32_t> seed;
 };
+
+// The world's eleven picture globals, in the order of kWorldPictures.
+std::array<std::shared_ptr<platform::Image>*, kWorldPictureCount> worldPictureSlots();
+// Loads the world's pictures into them with their grids and handles, under the
+// automatic image flags (start-up's last loading step). False with a reason.
+bool loadWorldPictures(const platform::Resources& resources, std::string& error);
 
 // Runs start-up on `platform`. False, with a one-line reason, only where the
 // game truly cannot start: the screen does not open or a picture or sound
